@@ -29,10 +29,10 @@ QImage RenderMap(const std::vector<District>& districts, const Projection& proj)
 // (rendered alone, same rules as the map fill) covers it, or -1.
 // overlapPixels counts pixels claimed by more than one district.
 struct DistrictLabels {
-    QSize size;
-    std::vector<int> label;
-    int overlapPixels = 0;
-    int at(QPoint p) const { return label[size_t(p.y()) * size.width() + p.x()]; }
+  QSize size;
+  std::vector<int> label;
+  int overlapPixels = 0;
+  int at(QPoint p) const { return label[size_t(p.y()) * size.width() + p.x()]; }
 };
 DistrictLabels RenderDistrictLabels(const std::vector<District>& districts, const Projection& proj);
 

@@ -21,11 +21,10 @@ std::optional<QByteArray> ToWindows1252(const QString& text, QString* error);
 // One line per district, CR LF, Windows-1252:
 //   code;MapX;MapY;name;state;[x;y; for each further part]
 std::optional<QByteArray> DistrictFileContents(const std::vector<District>& districts, const Projection& proj,
-                                QString* error);
+                                               QString* error);
 
 // gkz,code,pixels with the number of pixels each district's fill reached.
-QByteArray FillCountsCsv(const std::vector<District>& districts,
-                         const std::vector<DistrictCheck>& checks);
+QByteArray FillCountsCsv(const std::vector<District>& districts, const std::vector<DistrictCheck>& checks);
 
 // Writes through a temporary file so an old file stays whole on failure.
 bool WriteFile(const QString& path, const QByteArray& bytes, QString* error);
