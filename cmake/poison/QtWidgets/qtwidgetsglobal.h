@@ -1,0 +1,1 @@
+#error "Logic code (src/<subsystem>/*.cpp) must not include widget headers; put window code under ui/."
