@@ -4,10 +4,15 @@
 #include "core/logfile.h"
 #include "core/separators.h"
 #include "core/vkerror.h"
+#include "exchange/adif.h"
+#include "exchange/cabrillo.h"
+#include "exchange/exportrows.h"
+#include "scoring/resulttext.h"
 #include "scoring/tally.h"
 #include "tool/consoleprompter.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -24,7 +29,9 @@ constexpr int kUsageError = 2;
 void PrintErr(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
 
 int Usage() {
-  PrintErr(QStringLiteral("Aufruf: vkdrz score LOG [--districts DATEI] | check LOG | rebuild LOG [-o AUSGABE]"));
+  PrintErr(QStringLiteral("Aufruf: vkdrz score LOG [--districts DATEI] | check LOG | rebuild LOG [-o AUSGABE] | "
+                          "cabrillo LOG [--districts DATEI] [-o AUSGABE] | adif LOG [-o AUSGABE] | "
+                          "result LOG [--districts DATEI] [-o AUSGABE]"));
   return kUsageError;
 }
 
@@ -90,20 +97,25 @@ bool Load(const QString& path, LogStore& store, ConsolePrompter& prompter, const
   return ReadLogFile(store, path, prompter, seps) == ReadResult::Loaded;
 }
 
-int Score(const Args& a, ConsolePrompter& prompter, const DateTimeSeparators& seps) {
-  LogStore store;
+// Loads the log and the districts and counts the log. Prints why not and
+// returns false when any of it fails.
+bool LoadAndCount(const Args& a, LogStore& store, DistrictTable& districts, ScoreTally& tally,
+                  ConsolePrompter& prompter, const DateTimeSeparators& seps) {
   if (!Load(a.log, store, prompter, seps))
-    return kUsageError;
+    return false;
   const QString districtPath = DistrictFile(a.districts);
   if (!QFileInfo(districtPath).isFile()) {
     PrintErr(QStringLiteral("Die Bezirksdatei %1 wurde nicht gefunden.").arg(districtPath));
-    return kUsageError;
+    return false;
   }
+  return LoadDistricts(districtPath, districts, prompter) && Recount(store, tally, districts, prompter);
+}
+
+int Score(const Args& a, ConsolePrompter& prompter, const DateTimeSeparators& seps) {
+  LogStore store;
   DistrictTable districts;
-  if (!LoadDistricts(districtPath, districts, prompter))
-    return kUsageError;
   ScoreTally tally;
-  if (!Recount(store, tally, districts, prompter))
+  if (!LoadAndCount(a, store, districts, tally, prompter, seps))
     return kUsageError;
   const ScoreSummary s = ComputeSummary(tally, districts, store.Header);
   auto n = [](double v) { return QString::number(v, 'f', 0); };
@@ -145,6 +157,33 @@ int Rebuild(const Args& a, ConsolePrompter& prompter, const DateTimeSeparators& 
   return WriteOut(a.output, store.LogBytes()) ? 0 : kUsageError;
 }
 
+// The export texts of the log in file order.
+int Export(const Args& a, ConsolePrompter& prompter, const DateTimeSeparators& seps) {
+  LogStore store;
+  DistrictTable districts;
+  ScoreTally tally;
+  const bool adif = a.command == QLatin1String("adif");
+  if (adif ? !Load(a.log, store, prompter, seps) : !LoadAndCount(a, store, districts, tally, prompter, seps))
+    return kUsageError;
+  const ProgramInfo program = ProgramInfo::Current();
+  const QDate today = QDate::currentDate();
+  QStringList lines;
+  try {
+    if (adif) {
+      lines = AdifLines(store.Header, RowsInFileOrder(store), program);
+    } else {
+      const ScoreSummary s = ComputeSummary(tally, districts, store.Header);
+      lines = a.command == QLatin1String("cabrillo")
+                  ? CabrilloLines(store.Header, RowsInFileOrder(store), s.final, program, today)
+                  : ResultTextLines(store, tally, s, program, today.year());
+    }
+  } catch (const VkError& e) {
+    PrintErr(e.description());
+    return kUsageError;
+  }
+  return WriteOut(a.output, TextFileBytes(lines)) ? 0 : kUsageError;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -160,5 +199,8 @@ int main(int argc, char** argv) {
     return Check(*args, prompter, seps);
   if (args->command == QLatin1String("rebuild"))
     return Rebuild(*args, prompter, seps);
+  if (args->command == QLatin1String("cabrillo") || args->command == QLatin1String("adif") ||
+      args->command == QLatin1String("result"))
+    return Export(*args, prompter, seps);
   return Usage();
 }
