@@ -28,7 +28,8 @@ std::optional<QString> CabrilloCategoryLine(int entryClass, int powerClass) {
   static const char* const kClasses[] = {"SSB", "MIX", "CW", "NEWCOMER"};
   if (entryClass < 0 || entryClass > 3 || (powerClass != 0 && powerClass != 1))
     return std::nullopt;
-  return QStringLiteral("CATEGORY: ") + (powerClass == 0 ? QStringLiteral("LOW-POWER ") : QStringLiteral("HIGH-POWER ")) +
+  return QStringLiteral("CATEGORY: ") +
+         (powerClass == 0 ? QStringLiteral("LOW-POWER ") : QStringLiteral("HIGH-POWER ")) +
          QLatin1String(kClasses[entryClass]);
 }
 

@@ -17,8 +17,8 @@ namespace vk {
 // that is not on 30 m, "END-OF-LOG:". `rows` are the log grid's rows in the
 // order it shows them; `claimedScore` is the final sum of the result. Throws
 // VkError when a contact's date or time cannot be read.
-QStringList CabrilloLines(const StationHeader& header, const std::vector<const QsoRecord*>& rows,
-                          double claimedScore, const ProgramInfo& program, QDate today);
+QStringList CabrilloLines(const StationHeader& header, const std::vector<const QsoRecord*>& rows, double claimedScore,
+                          const ProgramInfo& program, QDate today);
 
 // One QSO line of 73 characters.
 QString CabrilloQsoLine(const StationHeader& header, const QsoRecord& r);

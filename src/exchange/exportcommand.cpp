@@ -67,14 +67,16 @@ QString RunExport(Session& s, const std::vector<int>& displayOrder, const QStrin
 
 QString ExportCabrilloFile(Session& s, const std::vector<int>& displayOrder, const OpenFileFn& open,
                            const ProgramInfo& program) {
-  return RunExport(s, displayOrder, QStringLiteral("*.log|*.log"), QString(), &CabrilloFileName,
-                   [&] { return SessionCabrilloLines(s, displayOrder, program); }, open);
+  return RunExport(
+      s, displayOrder, QStringLiteral("*.log|*.log"), QString(), &CabrilloFileName,
+      [&] { return SessionCabrilloLines(s, displayOrder, program); }, open);
 }
 
 QString ExportAdifFile(Session& s, const std::vector<int>& displayOrder, const OpenFileFn& open,
                        const ProgramInfo& program) {
-  return RunExport(s, displayOrder, QStringLiteral("*.adi|*.adi"), s.folders.programFolder, &AdifFileName,
-                   [&] { return AdifLines(s.store.Header, RowsInOrder(s.store, displayOrder), program); }, open);
+  return RunExport(
+      s, displayOrder, QStringLiteral("*.adi|*.adi"), s.folders.programFolder, &AdifFileName,
+      [&] { return AdifLines(s.store.Header, RowsInOrder(s.store, displayOrder), program); }, open);
 }
 
 } // namespace vk

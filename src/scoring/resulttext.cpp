@@ -14,7 +14,9 @@ int PeriodSum(const ScoreTally& t, int morningRow, int column) {
 
 } // namespace
 
-QString ResultNumber(double value, int width) { return Number(value).left(width).rightJustified(width, QLatin1Char(' ')); }
+QString ResultNumber(double value, int width) {
+  return Number(value).left(width).rightJustified(width, QLatin1Char(' '));
+}
 
 QString ResultOperators(const LogStore& store) {
   QStringList calls;
@@ -29,7 +31,8 @@ std::optional<QString> ResultCategoryLine(int entryClass, int powerClass) {
   static const char* const kClasses[] = {"SSB", "MIX", "CW", "NEWCOMER"};
   if (entryClass < 0 || entryClass > 3 || (powerClass != 0 && powerClass != 1))
     return std::nullopt;
-  return QStringLiteral("Category: ") + (powerClass == 0 ? QStringLiteral("LOW-POWER ") : QStringLiteral("HIGH-POWER ")) +
+  return QStringLiteral("Category: ") +
+         (powerClass == 0 ? QStringLiteral("LOW-POWER ") : QStringLiteral("HIGH-POWER ")) +
          QLatin1String(kClasses[entryClass]);
 }
 
@@ -83,8 +86,8 @@ QString ResultFileName(const QString& chosen) {
 
 QString WriteResultText(Session& s, const ScoreSummary& shown, const OpenFileFn& open, const ProgramInfo& program) {
   Prompter& p = *s.prompter;
-  const QString chosen =
-      p.saveFile(QStringLiteral("*.txt (Textdateien)|*.txt"), QString(), QStringLiteral("Ergebnis in Datei speichern"), {});
+  const QString chosen = p.saveFile(QStringLiteral("*.txt (Textdateien)|*.txt"), QString(),
+                                    QStringLiteral("Ergebnis in Datei speichern"), {});
   if (chosen.isEmpty())
     return {};
   const QString path = ResultFileName(chosen);

@@ -136,7 +136,9 @@ QString ScriptedPrompter::openFile(const QString&, const QString&, const QString
   return s ? s->value.value_or(QString()) : QString();
 }
 
-QString ScriptedPrompter::saveFile(const QString&, const QString&, const QString& title, const QString&) {
+QString ScriptedPrompter::saveFile(const QString& filter, const QString& folder, const QString& title,
+                                   const QString&) {
+  saveDialogs.push_back({filter, folder, title});
   auto s = next(Kind::SaveFile, title);
   return s ? s->value.value_or(QString()) : QString();
 }

@@ -54,6 +54,13 @@ public:
   void setBusy(bool on) override { busyDepth += on ? 1 : -1; }
 
   std::vector<Shown> shown;
+  // Filter, initial folder and title of every save-file dialog asked for.
+  struct FileDialog {
+    QString filter;
+    QString folder;
+    QString title;
+  };
+  std::vector<FileDialog> saveDialogs;
   std::vector<QString> inputPrompts;
   std::vector<QString> inputDefaults;
   int beeps = 0;

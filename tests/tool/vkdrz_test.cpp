@@ -1,7 +1,9 @@
 #include "core/logfile.h"
 #include "support/fixtures.h"
+#include "support/goldencase.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -85,11 +87,47 @@ TEST_F(ToolTest, BadArgumentsAndMissingFiles) {
       {"score", dir.path(QStringLiteral("fehlt.VKDRZ"))},
       {"rebuild", dir.path(QStringLiteral("fehlt.VKDRZ")), "-o"},
       {"score", log({}), "--districts", dir.path(QStringLiteral("fehlt.txt"))},
+      {"cabrillo", dir.path(QStringLiteral("fehlt.VKDRZ"))},
+      {"adif", log({}), "-o", dir.path(QStringLiteral("fehlt/x.adi"))},
+      {"result", log({}), "--districts", dir.path(QStringLiteral("fehlt.txt"))},
   };
   for (const QStringList& args : cases) {
     const ToolRun r = Vkdrz(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(r.err.trimmed().isEmpty());
     EXPECT_EQ(r.err.trimmed().count('\n'), 0) << r.err.toStdString();
+  }
+}
+
+namespace {
+
+// The program's version and the current year in the maker lines.
+QByteArray WithoutVersionAndYear(QByteArray bytes) {
+  QString text = QString::fromLatin1(bytes);
+  text.replace(QRegularExpression(QStringLiteral("(CREATED-BY: VelkaKDRZ v)\\d+\\.\\d+\\.\\d+, \\d{4}")),
+               QStringLiteral("\\1#.#.#, ####"));
+  text.replace(QRegularExpression(QStringLiteral("<PROGRAMVERSION:\\d+>\\d+\\.\\d+\\.\\d+")),
+               QStringLiteral("<PROGRAMVERSION:#>#.#.#"));
+  return text.toLatin1();
+}
+
+} // namespace
+
+TEST_F(ToolTest, ExportsWriteTheGoldenBytes) {
+  const QString golden = GoldenCaseFolders().value(0);
+  const QString logPath = golden + QStringLiteral("log.VKDRZ");
+  const QString districtPath = golden + QStringLiteral("districts.txt");
+  const std::pair<const char*, const char*> cases[] = {
+      {"cabrillo", "cabrillo.LOG"}, {"adif", "adif.ADI"}, {"result", "result.txt"}};
+  for (const auto& [command, expected] : cases) {
+    SCOPED_TRACE(command);
+    const QByteArray want = WithoutVersionAndYear(ReadBytes(golden + QLatin1String(expected)));
+    const ToolRun toStdout = Vkdrz({command, logPath, "--districts", districtPath});
+    ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
+    EXPECT_EQ(WithoutVersionAndYear(toStdout.out), want);
+
+    const QString out = dir.path(QLatin1String(command) + QStringLiteral(".out"));
+    ASSERT_EQ(Vkdrz({command, logPath, "--districts", districtPath, "-o", out}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out), toStdout.out);
   }
 }
