@@ -47,6 +47,7 @@ HauptForm::HauptForm(Session& session, Services services, QWidget* parent)
   setWindowTitle(QStringLiteral("VelkaKDRW"));
   buildWidgets();
   buildMenus();
+  setExtendedEntry(false);
 
   m_timer1.setInterval(100);
   connect(&m_timer1, &QTimer::timeout, this, &HauptForm::clockTick);
@@ -296,7 +297,6 @@ void HauptForm::buildWidgets() {
     });
   connect(m_note, &QLineEdit::textEdited, this, [this] { setStatus(QString()); });
 
-  setExtendedEntry(false);
   resize(FromTwips(10248), FromTwips(4704));
 }
 
@@ -648,8 +648,8 @@ bool HauptForm::startUp() {
   m_countdownToggle->setChecked(countdown);
   m_countdown->setVisible(countdown);
 
-  clockTick();
   m_timer1.start();
+  clockTick();
   m_timer4.start();
   m_loaded = true;
   return true;
@@ -748,7 +748,8 @@ void HauptForm::changeEvent(QEvent* event) {
 // Timers
 
 void HauptForm::clockTick() {
-  if (m_manualAction->isChecked())
+  // A stopped clock leaves what the operator typed alone.
+  if (!m_timer1.isActive() || m_manualAction->isChecked())
     return;
   const QDateTime now = m_s.contestClock.now();
   const QString time = m_s.seps.FormatShortTime(now.time());
