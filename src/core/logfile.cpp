@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -288,19 +289,18 @@ ReadResult ParseLogBytes(LogStore& store, QByteArray bytes, Prompter& prompter, 
     return fail(ReadResult::Refused);
 
   // The QSO part, without blanks around it.
+  const char* data = bytes.constData();
   qsizetype begin = endHead + kEndHead.size();
   qsizetype end = bytes.size();
-  while (begin < end && IsBlank(bytes[begin]))
+  while (begin < end && IsBlank(data[begin]))
     ++begin;
-  while (end > begin && IsBlank(bytes[end - 1]))
+  while (end > begin && IsBlank(data[end - 1]))
     --end;
 
   if (end - begin >= 15) {
     // Lines too short to hold a QSO, or with too few fields, are skipped; no
     // line after them is lost. A last line without CR LF is read as well.
-    qsizetype lines = 0;
-    for (qsizetype i = begin; i < end; ++i)
-      lines += bytes[i] == '\n';
+    const qsizetype lines = std::count(data + begin, data + end, '\n');
     store.Records.reserve(size_t(lines + 1));
     store.CallIndex.reserve(lines * 12 + 1);
 
