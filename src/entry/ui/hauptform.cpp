@@ -660,8 +660,6 @@ void HauptForm::showLogIdentity() {
   m_ownDistrict->setText(h.MyBz);
   m_frame->setTitle(h.MyCall.isEmpty() ? QStringLiteral("Eigener Bezirk") : h.MyCall);
   m_ownStateStation = h.EntryClass == kEntryClassStateStation;
-  if (!m_s.CurrentLogName.isEmpty())
-    setWindowTitle(QStringLiteral("VelkaKDRW (") + m_s.CurrentLogName + QLatin1Char(')'));
   m_operator->setEditText(h.OpCall);
   if (!h.OpCall.isEmpty() && m_operator->findText(h.OpCall) < 0)
     m_operator->addItem(h.OpCall);

@@ -84,7 +84,7 @@ public:
   void sortGrid(int mode);
   // The record indices in the grid's order.
   std::vector<int> displayOrder() const { return m_grid.displayOrder(m_s.store); }
-  // Caption and own-station display after a log was loaded or its header changed.
+  // Own-station display after a log was loaded or its header changed.
   void showLogIdentity();
 
   // The timers' work, callable directly by tests.
