@@ -137,6 +137,23 @@ TEST_F(LogDialogWindowTest, LastLogOpenChoosesAtOnceWhenShown) {
   EXPECT_EQ(d->chosen(), std::optional<QString>("b.VKDRZ"));
 }
 
+TEST_F(LogDialogWindowTest, LastLogOpenWithAnEmptyFieldBeepsOnShowAndAfterTheSettingsWindow) {
+  t.setSetting("Einstellungen", "LastLogOpen", "-1");
+  t.clock.set(QDateTime(QDate(2026, 5, 2), QTime(9, 0)));
+  open(LogDialogMode::StartUp);
+  QTest::qWait(20);
+  EXPECT_EQ(t.prompter.beeps, 1);
+  EXPECT_TRUE(d->isVisible());
+  click("Command4");
+  EXPECT_EQ(stationLogRuns, 1);
+  EXPECT_EQ(t.prompter.beeps, 2);
+  // Message boxes do not count as leaving the window.
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(d.get(), &activate);
+  QTest::qWait(20);
+  EXPECT_EQ(t.prompter.beeps, 2);
+}
+
 TEST_F(LogDialogWindowTest, RenameAndDeleteThroughTheFrame) {
   open(LogDialogMode::StartUp);
   click("Command5");

@@ -131,6 +131,10 @@ TEST_F(StationWindowTest, ARefusedSaveFocusesTheField) {
   click("Command2");
   EXPECT_FALSE(w->saved());
   EXPECT_EQ(w->focusWidget(), child<QWidget>("Combo1"));
+  // The window becomes active again when the message box closes; the focus stays.
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(w.get(), &activate);
+  EXPECT_EQ(w->focusWidget(), child<QWidget>("Combo1"));
   EXPECT_FALSE(QFileInfo::exists(t.logPath("neu.VKDRZ")));
 }
 

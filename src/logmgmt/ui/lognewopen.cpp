@@ -23,6 +23,12 @@ LogNewOpen::LogNewOpen(Session& session, LogDialogMode mode, QWidget* parent,
     : QDialog(parent), m_s(session), m_logic(session, mode), m_runStationLog(std::move(runStationLog)) {
   if (!m_runStationLog)
     m_runStationLog = [this] { return RunStationLogNew(m_s, this); };
+  // Returning from the operator settings window activates this window again.
+  m_runStationLog = [this, run = std::move(m_runStationLog)] {
+    std::optional<QString> saved = run();
+    m_returnedFromWindow = true;
+    return saved;
+  };
   setObjectName(QStringLiteral("LogNewOpen"));
   setWindowTitle(QStringLiteral("VelkaKDRW"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -115,7 +121,12 @@ void LogNewOpen::build() {
   connect(m_list, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { closeIfChosen(m_logic.openEntry(m_list->row(item))); });
   connect(m_lastUsed, &ClickLabel::clicked, this, [this] { closeIfChosen(m_logic.openLastUsed()); });
-  connect(m_newLog, &QPushButton::clicked, this, [this] { closeIfChosen(m_logic.newLog(m_runStationLog)); });
+  connect(m_newLog, &QPushButton::clicked, this, [this] {
+    m_returnedFromWindow = false;
+    closeIfChosen(m_logic.newLog(m_runStationLog));
+    if (m_returnedFromWindow)
+      onActivated();
+  });
   connect(rename, &QPushButton::clicked, this, [this] {
     m_logic.renameSelected(selectedRows());
     refreshList();
@@ -170,20 +181,12 @@ void LogNewOpen::showEvent(QShowEvent* e) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
-  // The window may not be activated at all without a window manager: act on
-  // showing as on activation, once.
-  m_activationPending = true;
-  QTimer::singleShot(0, this, [this] {
-    m_activationPending = false;
-    onActivated();
-  });
+  // The dialog becomes active when it is shown and when the operator settings
+  // window returns; message and input boxes do not count. Showing is taken as
+  // the activation, since without a window manager the window may never become
+  // active at all.
+  QTimer::singleShot(0, this, &LogNewOpen::onActivated);
   m_list->setFocus(Qt::OtherFocusReason);
-}
-
-bool LogNewOpen::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && !m_activationPending)
-    QTimer::singleShot(0, this, &LogNewOpen::onActivated);
-  return QDialog::event(e);
 }
 
 std::optional<QString> RunLogNewOpen(Session& session, LogDialogMode mode, QWidget* parent) {

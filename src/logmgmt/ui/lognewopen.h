@@ -43,7 +43,6 @@ public:
 
 protected:
   void showEvent(QShowEvent* e) override;
-  bool event(QEvent* e) override;
 
 private:
   void build();
@@ -63,9 +62,7 @@ private:
   ClickLabel* m_lastUsed = nullptr; // Label2
   QPushButton* m_newLog = nullptr;  // Command4
   QGroupBox* m_frame = nullptr;     // Frame1
-  int m_collapsedWidth = 0;
-  int m_expandedWidth = 0;
-  bool m_activationPending = false;
+  bool m_returnedFromWindow = false;
 };
 
 } // namespace vk

@@ -569,14 +569,10 @@ void StationLog::onSave() {
 
 void StationLog::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  // Without a window manager the window may never become active: focus in code.
+  // The callsign field gets the focus when the window comes up. Focus is set in
+  // code: without a window manager the window may never become active. Later
+  // activations (after a message box) keep the focus where the last step put it.
   m_call->setFocus(Qt::OtherFocusReason);
-}
-
-bool StationLog::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && !m_listFrame->isVisible())
-    m_call->setFocus(Qt::ActiveWindowFocusReason);
-  return QDialog::event(e);
 }
 
 void StationLog::openListEditor() {

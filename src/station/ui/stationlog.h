@@ -49,7 +49,6 @@ public:
 
 protected:
   void showEvent(QShowEvent* e) override;
-  bool event(QEvent* e) override;
 
 private:
   void build();
