@@ -108,8 +108,8 @@ bool BackupLog(Prompter& prompter, const QString& source, const QString& target,
 bool AutomaticBackup(Session& session, const FreeSpaceQuery& freeSpace) {
   if (session.CurrentLogName.isEmpty())
     return false;
-  return BackupLog(*session.prompter, session.currentLogPath(),
-                   session.folders.backupFolder + session.CurrentLogName, freeSpace);
+  return BackupLog(*session.prompter, session.currentLogPath(), session.folders.backupFolder + session.CurrentLogName,
+                   freeSpace);
 }
 
 bool AdditionalBackup(Session& session, const FreeSpaceQuery& freeSpace) {

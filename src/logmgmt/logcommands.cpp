@@ -75,8 +75,8 @@ LogCommandResult MnOpenLog(Session& session, const LogCommandWindows& windows) {
 }
 
 void RefreshWindowsAfterReload(Session& session) {
-  for (WindowId id : {WindowId::StatistikForm, WindowId::LogTracker, WindowId::BZKarte, WindowId::GridKarte,
-                      WindowId::DBLog})
+  for (WindowId id :
+       {WindowId::StatistikForm, WindowId::LogTracker, WindowId::BZKarte, WindowId::GridKarte, WindowId::DBLog})
     session.windows.requestRefresh(id);
 }
 

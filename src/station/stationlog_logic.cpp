@@ -178,9 +178,9 @@ void OpCallListEditor::remove(const QList<int>& selectedRows) {
   std::sort(rows.begin(), rows.end());
   QList<int> removed;
   for (int r : rows) {
-    const Answer a = m_p.message(QStringLiteral("Möchtest du '") + m_calls[r] +
-                                     QStringLiteral("' wirklich aus der Liste löschen?"),
-                                 Icon::Question, Buttons::YesNoCancel);
+    const Answer a =
+        m_p.message(QStringLiteral("Möchtest du '") + m_calls[r] + QStringLiteral("' wirklich aus der Liste löschen?"),
+                    Icon::Question, Buttons::YesNoCancel);
     if (a == Answer::Cancel)
       break;
     if (a == Answer::No) {
@@ -287,8 +287,8 @@ StationFocus StationLogLogic::namePrompt(const QString& call) {
     p.message(QStringLiteral("Bitte zuerst das Stationsrufzeichen eingeben!"), Icon::Information, Buttons::Ok);
     return StationFocus::Call;
   }
-  QString proposal = QStringLiteral("KDRW_") + today().toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('_') +
-                     trimmed.toUpper();
+  QString proposal =
+      QStringLiteral("KDRW_") + today().toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('_') + trimmed.toUpper();
   proposal.replace(QLatin1Char('/'), QLatin1Char('_'));
   for (;;) {
     const std::optional<QString> answer =
@@ -328,15 +328,32 @@ bool StationLogLogic::importLastLog(StationForm& form) {
     return false;
   const QString text = FromCp1252(bytes);
 
-  enum class Target { Call, Locator, District, OmYl, OpCall, Name, Address, Email, Class, Power, Station, Comment,
-                      ExamDate, OpClass, Plz, City, NPower };
+  enum class Target {
+    Call,
+    Locator,
+    District,
+    OmYl,
+    OpCall,
+    Name,
+    Address,
+    Email,
+    Class,
+    Power,
+    Station,
+    Comment,
+    ExamDate,
+    OpClass,
+    Plz,
+    City,
+    NPower
+  };
   const std::pair<const char*, Target> tags[] = {
-      {"[MYCALL:", Target::Call},       {"[MYLOCATOR:", Target::Locator}, {"[MYBZ:", Target::District},
-      {"[MYOMYL:", Target::OmYl},       {"[MYOPCALL:", Target::OpCall},   {"[MYOPNAME:", Target::Name},
-      {"[MYADRESS:", Target::Address},  {"[MYEMAIL:", Target::Email},     {"[MYWERTUNGSST:", Target::Class},
-      {"[MYPWR:", Target::Power},       {"[MYSTATION:", Target::Station}, {"[MYKOMMENT:", Target::Comment},
+      {"[MYCALL:", Target::Call},        {"[MYLOCATOR:", Target::Locator}, {"[MYBZ:", Target::District},
+      {"[MYOMYL:", Target::OmYl},        {"[MYOPCALL:", Target::OpCall},   {"[MYOPNAME:", Target::Name},
+      {"[MYADRESS:", Target::Address},   {"[MYEMAIL:", Target::Email},     {"[MYWERTUNGSST:", Target::Class},
+      {"[MYPWR:", Target::Power},        {"[MYSTATION:", Target::Station}, {"[MYKOMMENT:", Target::Comment},
       {"[MYEXAMDAT:", Target::ExamDate}, {"[MYOPKLASS:", Target::OpClass}, {"[MYPLZ:", Target::Plz},
-      {"[MYCITY:", Target::City},       {"[MYNPOWER:", Target::NPower}};
+      {"[MYCITY:", Target::City},        {"[MYNPOWER:", Target::NPower}};
 
   for (const auto& [tag, target] : tags) {
     const QString t = QLatin1String(tag);
@@ -364,20 +381,48 @@ bool StationLogLogic::importLastLog(StationForm& form) {
         field = *i;
     };
     switch (target) {
-    case Target::Call: form.call = value; break;
-    case Target::Locator: form.locator = value; break;
-    case Target::OmYl: option(form.omYl, 2); break;
-    case Target::OpCall: form.opCall = value; break;
-    case Target::Name: form.name = value; break;
-    case Target::Address: form.address = value; break;
-    case Target::Email: form.email = value; break;
-    case Target::Class: option(form.entryClass, 5); break;
-    case Target::Power: option(form.powerClass, 2); break;
-    case Target::Station: form.station = Lf(value); break;
-    case Target::Comment: form.comment = Lf(value); break;
-    case Target::OpClass: option(form.opClass, 3); break;
-    case Target::Plz: form.plz = value; break;
-    case Target::City: form.city = value; break;
+    case Target::Call:
+      form.call = value;
+      break;
+    case Target::Locator:
+      form.locator = value;
+      break;
+    case Target::OmYl:
+      option(form.omYl, 2);
+      break;
+    case Target::OpCall:
+      form.opCall = value;
+      break;
+    case Target::Name:
+      form.name = value;
+      break;
+    case Target::Address:
+      form.address = value;
+      break;
+    case Target::Email:
+      form.email = value;
+      break;
+    case Target::Class:
+      option(form.entryClass, 5);
+      break;
+    case Target::Power:
+      option(form.powerClass, 2);
+      break;
+    case Target::Station:
+      form.station = Lf(value);
+      break;
+    case Target::Comment:
+      form.comment = Lf(value);
+      break;
+    case Target::OpClass:
+      option(form.opClass, 3);
+      break;
+    case Target::Plz:
+      form.plz = value;
+      break;
+    case Target::City:
+      form.city = value;
+      break;
     case Target::NPower:
       form.emergency = LeadingNumber(value) != 0 ? 1 : 0;
       setEmergencyPower(form.emergency);

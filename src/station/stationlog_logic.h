@@ -53,8 +53,8 @@ struct StationForm {
   QString address;
   QString plz;
   QString city;
-  QString station; // description, lines separated by "\n"
-  QString comment; // lines separated by "\n"
+  QString station;   // description, lines separated by "\n"
+  QString comment;   // lines separated by "\n"
   int emergency = 0; // option: 0 "Nein", 1 "Ja"
 };
 

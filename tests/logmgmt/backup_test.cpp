@@ -150,8 +150,8 @@ TEST(BackupSettings, LogsAndSicherungCannotBeChosen) {
   LogSession t;
   BackupSettingsLogic logic(t.session);
   const QString dataFolder = BackupSettingsLogic::Normalised(t.session.folders.dataFolder);
-  for (const QString& forbidden : {t.session.folders.logsFolder, t.session.folders.backupFolder,
-                                   t.session.folders.logsFolder.chopped(1)}) {
+  for (const QString& forbidden :
+       {t.session.folders.logsFolder, t.session.folders.backupFolder, t.session.folders.logsFolder.chopped(1)}) {
     t.prompter.expect(QStringLiteral("Dieser Ordner ist nicht erlaubt!"), Answer::Ok, Icon::Information);
     EXPECT_EQ(logic.chooseFolder(forbidden), std::optional<QString>(dataFolder)) << forbidden.toStdString();
     EXPECT_TRUE(logic.folder().isEmpty());

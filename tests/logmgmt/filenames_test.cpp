@@ -24,7 +24,7 @@ TEST(TypedFileName, RefusesForbiddenCharactersBeforeTheLength) {
       {QStringLiteral("a") + QChar(1), FileNameCheck::Invalid},
       {QStringLiteral("a") + QChar(31), FileNameCheck::Invalid},
       {QStringLiteral("a") + QChar(0), FileNameCheck::Invalid},
-      {QStringLiteral("Logā"), FileNameCheck::Invalid},     // not in Windows-1252
+      {QStringLiteral("Logā"), FileNameCheck::Invalid}, // not in Windows-1252
       {QStringLiteral("Log ✓"), FileNameCheck::Invalid},
       {QString::fromUtf8("Log \xF0\x9F\x93\xBB"), FileNameCheck::Invalid}, // outside the BMP
       {QString(250, QLatin1Char('x')), FileNameCheck::Ok},

@@ -205,11 +205,11 @@ TEST(LastLogHasToday, FindsAQsoDatedTodayAfterTheHeader) {
     bool expected;
   } cases[] = {
       {head + qso, true},
-      {head, false},                                                      // header only
-      {head + QStringLiteral("   "), false},                              // nothing but blanks
-      {head + QString(qso).replace("01.05.2026", "01.05.2025"), false},   // last year's QSO
+      {head, false},                                                        // header only
+      {head + QStringLiteral("   "), false},                                // nothing but blanks
+      {head + QString(qso).replace("01.05.2026", "01.05.2025"), false},     // last year's QSO
       {QString(head).replace("[ENDHEAD:]\r\n", "[ENDHEAD:]") + qso, false}, // no CR LF after the tag
-      {QStringLiteral("[MYSTATION:12]¶01.05.2026¶\r\n") + head, false},   // the date in the header only
+      {QStringLiteral("[MYSTATION:12]¶01.05.2026¶\r\n") + head, false},     // the date in the header only
   };
   for (const auto& c : cases)
     EXPECT_EQ(LogTextHasDate(ToCp1252(c.text), may1, QLatin1Char('.')), c.expected) << c.text.toStdString();

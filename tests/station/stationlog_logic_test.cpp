@@ -74,7 +74,8 @@ TEST(Rebreak, DisplayedLinesBecomeLinesEndingInCrLf) {
     QStringList lines;
     QString expected;
   } cases[] = {
-      {{"Ein langer Absatz, der im", "Feld umgebrochen wurde"}, "Ein langer Absatz, der im\r\nFeld umgebrochen wurde\r\n"},
+      {{"Ein langer Absatz, der im", "Feld umgebrochen wurde"},
+       "Ein langer Absatz, der im\r\nFeld umgebrochen wurde\r\n"},
       {{"eins", "", "drei", "", ""}, "eins\r\n\r\ndrei\r\n"},
       {{""}, "\r\n"},
       {{}, "\r\n"},
@@ -92,17 +93,41 @@ TEST_F(StationTest, SaveChecksInOrder) {
     QString message;
     StationFocus focus;
   } cases[] = {
-      {"short call", [](StationForm& f) { f.call = " OE "; f.opCall = ""; },
+      {"short call",
+       [](StationForm& f) {
+         f.call = " OE ";
+         f.opCall = "";
+       },
        "Bitte ein gültiges Stationsrufzeichen eingeben!", StationFocus::Call},
-      {"state station without its class", [](StationForm& f) { f.call = "OEM1XX"; f.opCall = ""; }, stateClassText,
-       StationFocus::EntryClass},
-      {"class without state station", [](StationForm& f) { f.entryClass = kClassStateStation; f.opCall = ""; },
+      {"state station without its class",
+       [](StationForm& f) {
+         f.call = "OEM1XX";
+         f.opCall = "";
+       },
+       stateClassText, StationFocus::EntryClass},
+      {"class without state station",
+       [](StationForm& f) {
+         f.entryClass = kClassStateStation;
+         f.opCall = "";
+       },
        "Wertungsklasse 'Staatsfunkstelle' mit diesem Rufzeichen nicht möglich!", StationFocus::Call},
-      {"short operator", [](StationForm& f) { f.opCall = "OE"; f.district = ""; },
+      {"short operator",
+       [](StationForm& f) {
+         f.opCall = "OE";
+         f.district = "";
+       },
        "Bitte ein gültiges Operatorrufzeichen eingeben!", StationFocus::OpCall},
-      {"no district", [](StationForm& f) { f.district = ""; f.entryClass = kClassNewcomer; },
+      {"no district",
+       [](StationForm& f) {
+         f.district = "";
+         f.entryClass = kClassNewcomer;
+       },
        "Bitte den eigenen Bezirk auswählen!", StationFocus::District},
-      {"newcomer without exam date", [](StationForm& f) { f.entryClass = kClassNewcomer; f.email = ""; },
+      {"newcomer without exam date",
+       [](StationForm& f) {
+         f.entryClass = kClassNewcomer;
+         f.email = "";
+       },
        "Du hast kein gültiges Datum für deine Lizenzprüfung angegeben!", StationFocus::None},
   };
   for (const auto& c : cases) {

@@ -26,13 +26,14 @@ LogCommandResult MnNeuesLog(Session& session, QWidget* parent) {
   return MnNeuesLog(session, RealWindows(session, parent));
 }
 
-LogCommandResult MnOpenLog(Session& session, QWidget* parent) { return MnOpenLog(session, RealWindows(session, parent)); }
+LogCommandResult MnOpenLog(Session& session, QWidget* parent) {
+  return MnOpenLog(session, RealWindows(session, parent));
+}
 
 void OpenBackupFolder(Session& session, const std::function<bool(const QString&)>& open) {
   const QString folder = session.folders.backupFolder;
   RunStep(*session.prompter, [&] {
-    const bool opened =
-        open ? open(folder) : QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    const bool opened = open ? open(folder) : QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     if (!opened)
       throw VkError(QStringLiteral("Der Ordner %1 kann nicht geöffnet werden.").arg(folder));
   });

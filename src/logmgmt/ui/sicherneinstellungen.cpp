@@ -87,8 +87,7 @@ void SichernEinstellungen::build() {
     b->setAutoDefault(false);
 
   connect(m_volumes, &QComboBox::activated, this, [this](int i) { showVolume(m_volumes->itemData(i).toString()); });
-  connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          &SichernEinstellungen::onFolderChanged);
+  connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &SichernEinstellungen::onFolderChanged);
   connect(newFolder, &QPushButton::clicked, this, &SichernEinstellungen::onNewFolder);
   connect(m_on, &QCheckBox::toggled, this, [this](bool on) { m_logic.setSwitchedOn(on); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,8 +4,8 @@
 #include "logmgmt/ui/clicklabel.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -187,17 +187,19 @@ void StationLog::build() {
 
   auto* powerFrame = new QGroupBox(QStringLiteral("Leistungsklasse"), this);
   auto* powerBox = new QVBoxLayout(powerFrame);
-  m_power = Options(this, powerBox,
-                    {{0, QStringLiteral("Low-Power (max. 100 Watt)")}, {1, QStringLiteral("High-Power (über 100 Watt)")}},
-                    QStringLiteral("Option3_"));
+  m_power =
+      Options(this, powerBox,
+              {{0, QStringLiteral("Low-Power (max. 100 Watt)")}, {1, QStringLiteral("High-Power (über 100 Watt)")}},
+              QStringLiteral("Option3_"));
   req->addWidget(powerFrame, 3, 1);
 
   auto* opClassFrame = new QFrame(this);
   opClassFrame->setFrameShape(QFrame::StyledPanel);
   auto* opClassBox = new QVBoxLayout(opClassFrame);
-  m_opClass = Options(this, opClassBox,
-                      {{0, QStringLiteral("Single-OP")}, {1, QStringLiteral("Multi-OP")}, {2, QStringLiteral("Checklog")}},
-                      QStringLiteral("Option4_"));
+  m_opClass =
+      Options(this, opClassBox,
+              {{0, QStringLiteral("Single-OP")}, {1, QStringLiteral("Multi-OP")}, {2, QStringLiteral("Checklog")}},
+              QStringLiteral("Option4_"));
   req->addWidget(opClassFrame, 3, 2);
 
   m_examFrame = new QGroupBox(QStringLiteral("Datum der Lizenzprüfung (max. vor 3 Jahren)"), this);
@@ -264,8 +266,8 @@ void StationLog::build() {
   npFrame->setFrameShape(QFrame::StyledPanel);
   auto* npRow = new QHBoxLayout(npFrame);
   auto* npOptions = new QVBoxLayout;
-  m_emergency = Options(this, npOptions, {{0, QStringLiteral("Nein")}, {1, QStringLiteral("Ja")}},
-                        QStringLiteral("Option5_"));
+  m_emergency =
+      Options(this, npOptions, {{0, QStringLiteral("Nein")}, {1, QStringLiteral("Ja")}}, QStringLiteral("Option5_"));
   npRow->addLayout(npOptions);
   m_emergencyText = new QLabel(this);
   m_emergencyText->setObjectName(QStringLiteral("EmergencyText"));
@@ -523,19 +525,28 @@ QStringList StationLog::DisplayedLines(const QPlainTextEdit* box) {
   return lines;
 }
 
-void StationLog::updateExamFrame() {
-  m_examFrame->setVisible(StationLogLogic::ExamFrameVisible(m_class->checkedId()));
-}
+void StationLog::updateExamFrame() { m_examFrame->setVisible(StationLogLogic::ExamFrameVisible(m_class->checkedId())); }
 
 void StationLog::focusOn(StationFocus focus) {
   QWidget* w = nullptr;
   switch (focus) {
-  case StationFocus::Call: w = m_call; break;
-  case StationFocus::OpCall: w = m_opCall; break;
-  case StationFocus::District: w = m_district; break;
-  case StationFocus::EntryClass: w = m_class->button(kClassStateStation); break;
-  case StationFocus::Email: w = m_email; break;
-  case StationFocus::None: break;
+  case StationFocus::Call:
+    w = m_call;
+    break;
+  case StationFocus::OpCall:
+    w = m_opCall;
+    break;
+  case StationFocus::District:
+    w = m_district;
+    break;
+  case StationFocus::EntryClass:
+    w = m_class->button(kClassStateStation);
+    break;
+  case StationFocus::Email:
+    w = m_email;
+    break;
+  case StationFocus::None:
+    break;
   }
   if (w)
     w->setFocus(Qt::OtherFocusReason);
@@ -580,8 +591,8 @@ void StationLog::openListEditor() {
   for (int i = 0; i < m_opCall->count(); ++i)
     calls << m_opCall->itemText(i);
   m_editor = std::make_unique<OpCallListEditor>(*m_s.prompter, calls);
-  for (QWidget* w : std::initializer_list<QWidget*>{m_required, m_optional, m_saveNew, m_saveSettings, m_fileButton,
-                                                    m_fileName})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{m_required, m_optional, m_saveNew, m_saveSettings, m_fileButton, m_fileName})
     w->setEnabled(false);
   refreshEditorList();
   showEditBox(false);
