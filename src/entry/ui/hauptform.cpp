@@ -82,6 +82,13 @@ void HauptForm::buildWidgets() {
   m_view->setModel(m_model);
   m_view->setObjectName(QStringLiteral("MSFlexGrid1"));
   m_view->verticalHeader()->hide();
+  QFont gridFont(QStringLiteral("Liberation Sans"));
+  gridFont.setPointSize(8);
+  m_view->setFont(gridFont);
+  // Cells as tight as the designed column widths need.
+  m_view->setStyleSheet(QStringLiteral("QTableView::item { padding: 0px; margin: 0px; }"));
+  m_view->setWordWrap(false);
+  m_view->setTextElideMode(Qt::ElideNone);
   m_view->verticalHeader()->setDefaultSectionSize(18);
   m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -424,8 +431,20 @@ void HauptForm::buildMenus() {
   QMenu* settings = bar->addMenu(QStringLiteral("&Einstellungen"));
   QAction* station = settings->addAction(QStringLiteral("&Operator-Einstellungen"));
   connect(station, &QAction::triggered, this, [this] {
-    if (m_services.stationSettings && m_services.stationSettings(*this))
-      showLogIdentity();
+    if (!m_services.stationSettings || !m_services.stationSettings(*this))
+      return;
+    // The header and the operator list may have changed; the file was written.
+    QStringList ops = m_s.settings.ReadSection(QStringLiteral("OPCALLs"));
+    if (!ops.isEmpty())
+      ops.removeLast();
+    const QString current = m_operator->currentText();
+    m_operator->clear();
+    m_operator->addItems(ops);
+    m_operator->setEditText(current);
+    showLogIdentity();
+    m_timer3.start();
+    if (m_services.additionalBackup)
+      m_services.additionalBackup(m_s);
   });
   station->setEnabled(bool(m_services.stationSettings));
   QMenu* time = settings->addMenu(QStringLiteral("Ze&it"));
