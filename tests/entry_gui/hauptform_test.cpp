@@ -1,6 +1,7 @@
 #include "core/logfile.h"
 #include "entry/session.h"
 #include "entry/ui/hauptform.h"
+#include "exchange/exportcommand.h"
 #include "support/fakeclock.h"
 #include "support/fixtures.h"
 #include "support/scriptedprompter.h"
@@ -271,4 +272,18 @@ TEST_F(MainWindowTest, SortingByCallsignThenByTime) {
   // A new QSO lands at the end, out of the sort order.
   logQso(QStringLiteral("OE9Z"), QStringLiteral("WI"));
   EXPECT_EQ(form->displayOrder(), (std::vector<int>{0, 2, 1, 3}));
+}
+
+TEST_F(MainWindowTest, ExportAfterSortingByCallsignFollowsTheGrid) {
+  start({Qso("OE3C", 80, "WI", "05:30:00"), Qso("OE1B", 80, "WI", "05:10:00"), Qso("OE2A", 80, "WI", "05:20:00")});
+  form->sortGrid(kCallAsc);
+  const QString chosen = home.path(QStringLiteral("sortiert.log"));
+  prompter.expectSaveFile(chosen);
+  prompter.expect(SavedFileQuestion(chosen), Answer::No);
+  ASSERT_EQ(ExportCabrilloFile(s, form->displayOrder(), [](const QString&) {}), chosen);
+  QStringList calls;
+  for (const QByteArray& line : ReadBytes(chosen).split('\n'))
+    if (line.startsWith("QSO:"))
+      calls << QString::fromLatin1(line.mid(53, 13)).trimmed();
+  EXPECT_EQ(calls, (QStringList{"OE1B", "OE2A", "OE3C"}));
 }
