@@ -1,6 +1,5 @@
 #include "core/separators.h"
 
-#include <vector>
 
 namespace vk {
 namespace {
@@ -16,27 +15,29 @@ QChar FirstNonDigit(const QString& text, QChar fallback) {
 
 QString Two(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
 
-// Splits "12:30:05" into numbers; any single non-digit separates.
-std::optional<std::vector<int>> SplitNumbers(QStringView text) {
+// Splits "12:30:05" into at most three numbers; any single non-digit
+// separates. Returns the count, 0 for anything else. (No allocation: the
+// recount reads every stored time this way.)
+int SplitNumbers(QStringView text, int (&parts)[3]) {
   text = text.trimmed();
-  std::vector<int> parts;
+  int count = 0;
   int value = -1;
   for (QChar c : text) {
     if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
       value = (value < 0 ? 0 : value) * 10 + (c.unicode() - '0');
       if (value > 100000)
-        return std::nullopt;
+        return 0;
     } else {
-      if (value < 0)
-        return std::nullopt;
-      parts.push_back(value);
+      if (value < 0 || count == 3)
+        return 0;
+      parts[count++] = value;
       value = -1;
     }
   }
-  if (value < 0)
-    return std::nullopt;
-  parts.push_back(value);
-  return parts;
+  if (value < 0 || count == 3)
+    return 0;
+  parts[count++] = value;
+  return count;
 }
 
 } // namespace
@@ -65,28 +66,24 @@ QString DateTimeSeparators::EmptyExamDate() const {
 }
 
 std::optional<QTime> ParseTimeOfDay(QStringView text) {
-  auto parts = SplitNumbers(text);
-  if (!parts || parts->empty() || parts->size() > 3)
+  int parts[3] = {0, 0, 0};
+  const int n = SplitNumbers(text, parts);
+  if (n < 2) // a bare number is no time
     return std::nullopt;
-  const int h = (*parts)[0];
-  const int m = parts->size() > 1 ? (*parts)[1] : 0;
-  const int s = parts->size() > 2 ? (*parts)[2] : 0;
-  if (parts->size() == 1)
-    return std::nullopt; // a bare number is no time
-  QTime t(h, m, s);
+  QTime t(parts[0], parts[1], n > 2 ? parts[2] : 0);
   if (!t.isValid())
     return std::nullopt;
   return t;
 }
 
 std::optional<QDate> ParseDate(QStringView text) {
-  auto parts = SplitNumbers(text);
-  if (!parts || parts->size() != 3)
+  int parts[3] = {0, 0, 0};
+  if (SplitNumbers(text, parts) != 3)
     return std::nullopt;
-  int y = (*parts)[2];
+  int y = parts[2];
   if (y < 100)
     y += y < 30 ? 2000 : 1900;
-  QDate d(y, (*parts)[1], (*parts)[0]);
+  QDate d(y, parts[1], parts[0]);
   if (!d.isValid())
     return std::nullopt;
   return d;

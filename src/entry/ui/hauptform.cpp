@@ -42,6 +42,18 @@ QFont FieldFont() {
 
 } // namespace
 
+void LimitComboLength(QComboBox* combo, int n, bool cut) {
+  if (!combo || !combo->lineEdit())
+    return;
+  if (n < 0)
+    n = 0;
+  combo->lineEdit()->setMaxLength(n == 0 ? 32767 : n);
+  if (cut && n > 0 && combo->currentText().size() > n) {
+    combo->setEditText(combo->currentText().left(n));
+    combo->lineEdit()->setCursorPosition(n);
+  }
+}
+
 HauptForm::HauptForm(Session& session, Services services, QWidget* parent)
     : QMainWindow(parent), m_s(session), m_services(std::move(services)) {
   setWindowTitle(QStringLiteral("VelkaKDRW"));
@@ -196,7 +208,7 @@ void HauptForm::buildWidgets() {
                        EntryField::RstRcvd);
   m_rstRcvd->setObjectName(QStringLiteral("Text5"));
   m_district = combo(row1, cols[6].width, true, QStringLiteral("BEZIRK empfangen"), EntryField::District);
-  m_district->lineEdit()->setMaxLength(2);
+  LimitComboLength(m_district, 2, true);
   m_district->setObjectName(QStringLiteral("Combo5"));
   for (QWidget* w : std::initializer_list<QWidget*>{m_time, m_band, m_mode, m_call, m_rstSent, m_rstRcvd, m_district})
     row1Layout->addWidget(w);
@@ -275,7 +287,7 @@ void HauptForm::buildWidgets() {
   frameLayout->addWidget(m_ownDistrict);
   frameLayout->addWidget(new QLabel(QStringLiteral("Aktueller Operator"), m_frame));
   m_operator = combo(m_frame, 130, true, QStringLiteral("Call des aktuellen Operators"), EntryField::Operator);
-  m_operator->lineEdit()->setMaxLength(13);
+  LimitComboLength(m_operator, 13, true);
   m_operator->setObjectName(QStringLiteral("Combo6"));
   connect(m_operator, qOverload<int>(&QComboBox::activated), this, &HauptForm::operatorChosen);
   frameLayout->addWidget(m_operator);
@@ -303,6 +315,9 @@ void HauptForm::buildWidgets() {
         setStatus(QString());
     });
   connect(m_note, &QLineEdit::textEdited, this, [this] { setStatus(QString()); });
+  // Text set from outside (the dupe check, a reload) is held to the limits too.
+  connect(m_district, &QComboBox::editTextChanged, this, [this] { LimitComboLength(m_district, 2, true); });
+  connect(m_operator, &QComboBox::editTextChanged, this, [this] { LimitComboLength(m_operator, 13, true); });
 
   resize(FromTwips(10248), FromTwips(4704));
 }

@@ -26,6 +26,10 @@ namespace vk {
 class LogGridModel;
 class Statistik;
 
+// Sets the text limit of an editable combo (n <= 0: no limit); with `cut` a
+// longer current text is cut to n characters, the cursor after it.
+void LimitComboLength(QComboBox* combo, int n, bool cut);
+
 // The main window: the log grid on top, the entry line below it, the menus,
 // the program clock and the countdown. Its rules live in the logic classes
 // (acceptance, entry rules, log grid, dupe check); this class binds widgets.
