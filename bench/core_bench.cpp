@@ -10,6 +10,7 @@
 #include "core/logstore.h"
 #include "entry/dupecheck.h"
 #include "scoring/tally.h"
+#include "benchsupport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,26 +20,13 @@
 
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 
 using namespace vk;
 
 namespace {
 
-// Quiet Prompter: the benchmarks never show boxes.
-class NullPrompter final : public Prompter {
-public:
-  Answer message(const QString&, Icon, Buttons, DefaultButton, const QString&) override { return Answer::Cancel; }
-  std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-  int chooseColour(int, bool) override { return -1; }
-  QString browseFolder(const QString&, const QString&) override { return {}; }
-  QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-  void beep() override {}
-};
-
-NullPrompter gPrompter;
+bench::NullPrompter gPrompter;
 const DateTimeSeparators kSeps;
 QTemporaryDir* gDir = nullptr;
 
@@ -171,29 +159,6 @@ BENCHMARK(BM_Baseline_IndexScan)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(bench
 BENCHMARK(BM_AppendAndSave)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_AtomicWrite)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// Collects the times so the ratios can be printed after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration)
-        times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
-void PrintRatio(const RatioReporter& rep, const char* what, const char* measured, const char* baseline, double goal) {
-  for (const char* n : {"1000", "10000", "100000"}) {
-    const auto m = rep.times.find(std::string(measured) + "/" + n);
-    const auto b = rep.times.find(std::string(baseline) + "/" + n);
-    if (m == rep.times.end() || b == rep.times.end() || b->second <= 0)
-      continue;
-    const double ratio = m->second / b->second;
-    std::printf("%-26s %7s QSOs: %6.2fx (goal %.1fx)%s\n", what, n, ratio, goal, ratio <= goal ? "" : "  MISSED");
-  }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -208,12 +173,13 @@ int main(int argc, char** argv) {
     }
   }
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::printf("\nRatios to the baselines of this run:\n");
-  PrintRatio(reporter, "load + recount", "BM_LoadAndRecount", "BM_Baseline_ReadAndSplitLines", 4.0);
-  PrintRatio(reporter, "CallExistTest", "BM_CallExistTest", "BM_Baseline_IndexScan", 2.0);
-  PrintRatio(reporter, "append + durable save", "BM_AppendAndSave", "BM_Baseline_AtomicWrite", 1.5);
+  const auto sizes = {"1000", "10000", "100000"};
+  reporter.printRatio("load + recount", "BM_LoadAndRecount", "BM_Baseline_ReadAndSplitLines", 4.0, sizes);
+  reporter.printRatio("CallExistTest", "BM_CallExistTest", "BM_Baseline_IndexScan", 2.0, sizes);
+  reporter.printRatio("append + durable save", "BM_AppendAndSave", "BM_Baseline_AtomicWrite", 1.5, sizes);
   benchmark::Shutdown();
   return 0;
 }

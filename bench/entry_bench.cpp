@@ -5,6 +5,7 @@
 #include "core/logfile.h"
 #include "entry/acceptance.h"
 #include "entry/session.h"
+#include "benchsupport.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -12,25 +13,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 using namespace vk;
 
 namespace {
 
-class NullPrompter final : public Prompter {
-public:
-  Answer message(const QString&, Icon, Buttons, DefaultButton, const QString&) override { return Answer::Yes; }
-  std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-  int chooseColour(int, bool) override { return -1; }
-  QString browseFolder(const QString&, const QString&) override { return {}; }
-  QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-  void beep() override {}
-};
-
-NullPrompter gPrompter;
+bench::NullPrompter gPrompter(Answer::Yes);
 SystemClock gClock;
 QTemporaryDir* gDir = nullptr;
 
@@ -97,17 +86,6 @@ void BM_Baseline_AtomicWrite(benchmark::State& state) {
 BENCHMARK(BM_Uebernehmen)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_AtomicWrite)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration)
-        times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -115,17 +93,10 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   gDir = &dir;
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::printf("\nRatios to the baselines of this run:\n");
-  for (const char* n : {"1000", "10000"}) {
-    const auto m = reporter.times.find(std::string("BM_Uebernehmen/") + n);
-    const auto b = reporter.times.find(std::string("BM_Baseline_AtomicWrite/") + n);
-    if (m == reporter.times.end() || b == reporter.times.end())
-      continue;
-    const double ratio = m->second / b->second;
-    std::printf("%-26s %7s QSOs: %6.2fx (goal 1.5x)%s\n", "accepting a QSO", n, ratio, ratio <= 1.5 ? "" : "  MISSED");
-  }
+  reporter.printRatio("accepting a QSO", "BM_Uebernehmen", "BM_Baseline_AtomicWrite", 1.5, {"1000", "10000"});
   benchmark::Shutdown();
   return 0;
 }
