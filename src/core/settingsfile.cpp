@@ -38,6 +38,13 @@ struct SettingsFile::Content {
         return i;
     return -1;
   }
+  // One past the last non-empty line of the section whose header is at h.
+  qsizetype contentEnd(qsizetype h) const {
+    qsizetype at = sectionEnd(h);
+    while (at > h + 1 && lines[size_t(at - 1)].trimmed().isEmpty())
+      --at;
+    return at;
+  }
   // One past the last line of the section whose header is at h.
   qsizetype sectionEnd(qsizetype h) const {
     qsizetype i = h + 1;
@@ -118,23 +125,29 @@ bool SettingsFile::store(const Content& content, const QString& errorText) const
   return true;
 }
 
-int SettingsFile::ReadNumber(const QString& section, const QString& key) const {
+std::optional<QString> SettingsFile::value(const QString& section, const QString& key,
+                                          const QString& errorText) const {
   if (section.isEmpty() || key.isEmpty() || !exists()) {
     beep();
-    return 0;
+    return std::nullopt;
   }
   BusyPointer busy(m_prompter);
   Content c;
-  if (!load(c, IniReadNumberError()))
-    return 0;
+  if (!load(c, errorText))
+    return std::nullopt;
   const qsizetype h = c.findSection(section);
-  if (h < 0)
-    return 0;
-  const qsizetype k = c.findKey(h, key);
+  const qsizetype k = h < 0 ? -1 : c.findKey(h, key);
   if (k < 0)
+    return std::nullopt;
+  return Content::splitKey(c.lines[k])->second;
+}
+
+int SettingsFile::ReadNumber(const QString& section, const QString& key) const {
+  const std::optional<QString> found = value(section, key, IniReadNumberError());
+  if (!found)
     return 0;
   // Like the Windows integer read: optional "-", then decimal digits.
-  const QString v = Content::splitKey(c.lines[k])->second;
+  const QString& v = *found;
   qsizetype i = 0;
   bool negative = false;
   if (i < v.size() && (v[i] == QLatin1Char('-') || v[i] == QLatin1Char('+'))) {
@@ -149,21 +162,7 @@ int SettingsFile::ReadNumber(const QString& section, const QString& key) const {
 }
 
 QString SettingsFile::ReadText(const QString& section, const QString& key) const {
-  if (section.isEmpty() || key.isEmpty() || !exists()) {
-    beep();
-    return {};
-  }
-  BusyPointer busy(m_prompter);
-  Content c;
-  if (!load(c, IniReadError()))
-    return {};
-  const qsizetype h = c.findSection(section);
-  if (h < 0)
-    return {};
-  const qsizetype k = c.findKey(h, key);
-  if (k < 0)
-    return {};
-  QString v = Content::splitKey(c.lines[k])->second;
+  QString v = value(section, key, IniReadError()).value_or(QString());
   if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) && v.back() == v.front())
     v = v.mid(1, v.size() - 2);
   return v.left(32767);
@@ -186,11 +185,7 @@ void SettingsFile::WriteText(const QString& section, const QString& key, const Q
   } else if (const qsizetype k = c.findKey(h, key); k >= 0) {
     c.lines[k] = line;
   } else {
-    // After the section's last non-empty line.
-    qsizetype at = c.sectionEnd(h);
-    while (at > h + 1 && c.lines[at - 1].trimmed().isEmpty())
-      --at;
-    c.lines.insert(c.lines.begin() + at, line);
+    c.lines.insert(c.lines.begin() + c.contentEnd(h), line);
   }
   store(c, IniWriteError());
 }
@@ -236,10 +231,7 @@ void SettingsFile::WriteSection(const QString& section, const QStringList& lines
     c.lines.push_back(QLatin1Char('[') + section.toUpper() + QLatin1Char(']'));
     c.lines.insert(c.lines.end(), body.begin(), body.end());
   } else {
-    qsizetype end = c.sectionEnd(h);
-    while (end > h + 1 && c.lines[end - 1].trimmed().isEmpty())
-      --end;
-    c.lines.erase(c.lines.begin() + h + 1, c.lines.begin() + end);
+    c.lines.erase(c.lines.begin() + h + 1, c.lines.begin() + c.contentEnd(h));
     c.lines.insert(c.lines.begin() + h + 1, body.begin(), body.end());
   }
   store(c, IniWriteError());

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vk {
 
 // An INI file with the semantics of the Windows private-profile functions:
@@ -38,6 +40,9 @@ public:
 
 private:
   struct Content;
+  // The trimmed value of a key; nullopt (after a beep for empty names or a
+  // missing file) when there is none.
+  std::optional<QString> value(const QString& section, const QString& key, const QString& errorText) const;
   bool load(Content& content, const QString& errorText) const;
   bool store(const Content& content, const QString& errorText) const;
   void beep() const;

@@ -1,6 +1,5 @@
 #include "entry/loggrid.h"
 
-#include "core/errorbox.h"
 #include "core/logstore.h"
 #include "core/numbers.h"
 #include "entry/session.h"
@@ -191,20 +190,20 @@ GridRow RowFromRecord(const QsoRecord& r) {
 }
 
 bool DatenInGrid1Neu(Session& s, LogGrid& grid) {
-  ResetTallies(s.tally, s.districts);
-  for (const QsoRecord& r : s.store.Records) {
+  std::vector<bool> dupeRows;
+  const bool complete = Recount(s.store, s.tally, s.districts, *s.prompter, &dupeRows);
+  // After a cancelled error box only the records counted so far get a row.
+  for (size_t i = 0; i < dupeRows.size(); ++i) {
+    const QsoRecord& r = s.store.Records[i];
     if (r.Status == kStatusDeleted)
       continue;
     GridRow row = RowFromRecord(r);
-    bool dupe = false;
-    if (!RunStep(*s.prompter, [&] { dupe = CountQso(r, s.tally, s.districts); }))
-      return false;
-    row.dupeRed = dupe;
-    if (dupe)
+    row.dupeRed = dupeRows[i];
+    if (row.dupeRed)
       row.cells[kDupeColumn] = QStringLiteral("Dupe");
     grid.addRow(std::move(row));
   }
-  return true;
+  return complete;
 }
 
 } // namespace vk

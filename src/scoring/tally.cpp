@@ -148,17 +148,13 @@ bool Recount(const LogStore& store, ScoreTally& tally, DistrictTable& districts,
              std::vector<bool>* dupeRows) {
   ResetTallies(tally, districts);
   if (dupeRows)
-    dupeRows->assign(store.Records.size(), false);
-  for (size_t i = 0; i < store.Records.size(); ++i) {
-    const QsoRecord& r = store.Records[i];
-    if (r.Status == kStatusDeleted)
-      continue;
+    dupeRows->clear();
+  for (const QsoRecord& r : store.Records) {
     bool dupe = false;
-    const bool ok = RunStep(prompter, [&] { dupe = CountQso(r, tally, districts); });
-    if (!ok)
+    if (r.Status != kStatusDeleted && !RunStep(prompter, [&] { dupe = CountQso(r, tally, districts); }))
       return false;
     if (dupeRows)
-      (*dupeRows)[i] = dupe;
+      dupeRows->push_back(dupe);
   }
   return true;
 }

@@ -85,6 +85,7 @@ QTime QsoTimeOfDay(QStringView text);
 
 // ResetTallies and CountQso over every record in log order. Returns false when
 // an error box was cancelled (the tallies then hold what was counted so far).
+// `dupeRows` gets one entry per record counted: whether it is a dupe.
 bool Recount(const LogStore& store, ScoreTally& tally, DistrictTable& districts, Prompter& prompter,
              std::vector<bool>* dupeRows = nullptr);
 
